@@ -1,0 +1,17 @@
+CXXFLAGS ?= -O2 -Wall -Wextra -Wpedantic
+# The program calls only into libc: leave out the C++ runtime libraries
+# that would otherwise be loaded at every start for nothing.
+LDFLAGS ?= -Wl,--as-needed
+
+all: main
+
+run: main
+	@./main
+
+check: main
+	sh tests/run.sh ./main
+
+clean:
+	rm -f main
+
+.PHONY: all run check clean
