@@ -1,0 +1,48 @@
+#!/bin/sh
+# Runs the program named as $1 (./main by default) and checks its report,
+# its exit status and standard error, with and without arguments, input
+# and environment, and when the report cannot be written.
+
+prog=${1:-./main}
+want=$(dirname "$0")/expected
+tmp=$(mktemp -d) || exit 1
+trap 'rm -rf "$tmp"' EXIT
+pass=0 fail=0
+
+# check NAME STATUS [ERROR]: judge the run just made, whose exit status is
+# in $st; a run that should succeed must have printed the whole report.
+check() {
+	if [ "$st" -ne "$2" ]; then
+		why="exit status $st, expected $2"
+	elif [ "$(od -c <"$tmp/err")" != "$({ [ -z "$3" ] || echo "$3"; } | od -c)" ]; then
+		why="standard error: $(cat "$tmp/err")"
+	elif [ "$2" -eq 0 ] && [ "$(od -c <"$tmp/out")" != "$(od -c <"$want")" ]; then
+		why="report differs from $want:
+$(cat "$tmp/out")"
+	else
+		pass=$((pass + 1)); return
+	fi
+	fail=$((fail + 1))
+	echo "FAIL: $1: $why"
+}
+
+"$prog" </dev/null >"$tmp/out" 2>"$tmp/err"; st=$?; check "plain run" 0
+"$prog" -h --help 1 60 '' </dev/null >"$tmp/out" 2>"$tmp/err"; st=$?; check "arguments" 0
+echo 1 2 3 | "$prog" >"$tmp/out" 2>"$tmp/err"; st=$?; check "input" 0
+env -i "$prog" </dev/null >"$tmp/out" 2>"$tmp/err"; st=$?; check "empty environment" 0
+
+# Indonesian writes a decimal comma: the average must not follow the locale.
+if localedef -i id_ID -f ISO-8859-1 "$tmp/id_ID" >/dev/null 2>&1; then
+	LOCPATH=$tmp LC_ALL=id_ID "$prog" </dev/null >"$tmp/out" 2>"$tmp/err"; st=$?
+	check "Indonesian locale" 0
+else
+	echo "SKIP: Indonesian locale: localedef cannot build it here"
+fi
+
+"$prog" </dev/null >/dev/full 2>"$tmp/err"; st=$?
+check "full disk" 1 "main: write error: No space left on device"
+"$prog" </dev/null >&- 2>"$tmp/err"; st=$?
+check "closed output" 1 "main: write error: Bad file descriptor"
+
+echo "$pass passed, $fail failed"
+[ "$fail" -eq 0 ]
