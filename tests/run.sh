@@ -17,7 +17,7 @@ check() {
 	elif [ "$(od -c <"$tmp/err")" != "$({ [ -z "$3" ] || echo "$3"; } | od -c)" ]; then
 		why="standard error: $(cat "$tmp/err")"
 	elif [ "$2" -eq 0 ] && [ "$(od -c <"$tmp/out")" != "$(od -c <"$want")" ]; then
-		why="report differs from $want:
+		why="report differs from $want ($(wc -c <"$tmp/out") bytes, not 160):
 $(cat "$tmp/out")"
 	else
 		pass=$((pass + 1)); return
