@@ -1,7 +1,8 @@
 CXXFLAGS ?= -O2 -Wall -Wextra -Wpedantic
 # The program calls only into libc: leave out the C++ runtime libraries
-# that would otherwise be loaded at every start for nothing.
-LDFLAGS ?= -Wl,--as-needed
+# that would otherwise be loaded at every start for nothing, whatever
+# LDFLAGS the user gives.
+override LDFLAGS += -Wl,--as-needed
 
 all: main
 
