@@ -6,6 +6,11 @@ override LDFLAGS += -Wl,--as-needed
 
 all: main
 
+# make run puts the report alone on standard output, even when it has to
+# build main first.
+ifeq ($(MAKECMDGOALS),run)
+.SILENT:
+endif
 run: main
 	@./main
 
