@@ -1,8 +1,8 @@
 CXXFLAGS ?= -O2 -Wall -Wextra -Wpedantic
 # The program calls only into libc: leave out the C++ runtime libraries
-# that would otherwise be loaded at every start for nothing, whatever
-# LDFLAGS the user gives.
-override LDFLAGS += -Wl,--as-needed
+# that would otherwise be loaded at every start for nothing. It comes
+# first, so that a user's -Wl,--no-as-needed still wins.
+override LDFLAGS := -Wl,--as-needed $(LDFLAGS)
 
 all: main
 
@@ -17,6 +17,10 @@ run: main
 check: main
 	sh tests/run.sh ./main
 
+# make -jN clean check must not build main while clean removes it.
+ifneq ($(filter clean,$(MAKECMDGOALS)),)
+.NOTPARALLEL:
+endif
 clean:
 	rm -f main
 
