@@ -11,9 +11,12 @@ if [ ! -f "$prog" ] || [ ! -x "$prog" ]; then
 	echo "$0: $prog is not an executable file: build it with make" >&2
 	exit 1
 fi
-# strace names files by their real path.
+# strace names files by their real path. Signals wait for the traps;
+# exit runs the EXIT trap, which dash and busybox sh skip on a signal.
+trap '' HUP INT TERM
 tmp=$(realpath "$(mktemp -d)") || exit 1
 trap 'rm -rf "$tmp"' EXIT
+trap 'exit 1' HUP INT TERM
 pass=0 fail=0
 
 # check NAME STATUS [ERROR]: judge the run just made, whose exit status is
