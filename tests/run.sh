@@ -53,8 +53,12 @@ else
 	echo "SKIP: Indonesian locale: localedef cannot build it here"
 fi
 
-"$prog" </dev/null >/dev/full 2>"$tmp/err"; st=$?
-check "full disk" 1 "main: write error: No space left on device"
+if [ -c /dev/full ]; then	# the redirection would create a missing one
+	"$prog" </dev/null >/dev/full 2>"$tmp/err"; st=$?
+	check "full disk" 1 "main: write error: No space left on device"
+else
+	echo "SKIP: full disk: /dev/full is not a character device here"
+fi
 "$prog" </dev/null >&- 2>"$tmp/err"; st=$?
 check "closed output" 1 "main: write error: Bad file descriptor"
 
