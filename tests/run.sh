@@ -53,9 +53,10 @@ else
 	echo "SKIP: Indonesian locale: localedef cannot build it here"
 fi
 
+# ENOSPC, EBADF and EPIPE read the same in glibc and musl.
+full="main: write error: No space left on device"
 if [ -c /dev/full ]; then	# the redirection would create a missing one
-	"$prog" </dev/null >/dev/full 2>"$tmp/err"; st=$?
-	check "full disk" 1 "main: write error: No space left on device"
+	"$prog" </dev/null >/dev/full 2>"$tmp/err"; st=$?; check "full disk" 1 "$full"
 else
 	echo "SKIP: full disk: /dev/full is not a character device here"
 fi
@@ -64,16 +65,20 @@ check "closed output" 1 "main: write error: Bad file descriptor"
 
 # Some file systems report a lost write only when the file is closed;
 # written line by line, the report can lose an early write while the
-# close still succeeds. LeakSanitizer cannot run under a tracer, and
-# stdbuf preloads its library ahead of a shared AddressSanitizer.
+# close still succeeds; musl writes with writev. An empty file means the
+# report went out whole in the write that failed, as stdbuf cannot reach
+# a static build. LeakSanitizer cannot run under a tracer, and stdbuf
+# preloads its library ahead of a shared AddressSanitizer.
 if strace -o /dev/null true 2>/dev/null && stdbuf -o0 true 2>/dev/null; then
-	for call in close write; do
+	for call in close write,writev; do
 		# shellcheck disable=SC2094 # strace only names the file
 		ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0:verify_asan_link_order=0 \
 		strace -o /dev/null -P "$tmp/out" -e trace=$call \
-			-e inject=$call:error=EIO:when=1 stdbuf -o0 \
+			-e inject=$call:error=ENOSPC:when=1 stdbuf -o0 \
 			"$prog" </dev/null >"$tmp/out" 2>"$tmp/err"; st=$?
-		check "failing $call" 1 "main: write error: Input/output error"
+		[ -s "$tmp/out" ] ||
+			{ echo "SKIP: failing ${call%,*}: the report went out in one write"; continue; }
+		check "failing ${call%,*}" 1 "$full"
 	done
 else
 	echo "SKIP: failing close and write: strace or stdbuf cannot work here"
